@@ -16,6 +16,9 @@
 
 #include "connection/Frames.h"
 #include "ui/Pictures.h"
+#include "ui/pages/PageContext.h"
+#include "ui/pages/Pages.h"
+#include "ui/widgets/Editors.h"
 #include "ui/widgets/RadioGroup.h"
 #include "ui/widgets/TnrDeviceBox.h"
 
@@ -25,19 +28,6 @@ namespace {
 constexpr int kStatusPanelWidths[7] = {100, 400, 80, 50, 50, 50, 50};
 const char* kCaption = "Shell Orvanta (HW ver. 7.x)  22/02/2026";
 
-QFont boldFont(const QWidget* w, int extraPixels = 0) {
-    QFont f = w->font();
-    f.setBold(true);
-    if (extraPixels) f.setPixelSize(f.pixelSize() > 0 ? f.pixelSize() + extraPixels : 11 + extraPixels);
-    return f;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent, bool bold = false) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (bold) b->setFont(boldFont(b));
-    return b;
-}
 }  // namespace
 
 TForm3::TForm3(WindowOptions options, QWidget* parent)
@@ -61,12 +51,17 @@ TForm3::TForm3(WindowOptions options, QWidget* parent)
     connection::addHandshakeStates(*loop_, *this);
     connection::addGenericStates(*loop_, *this);
 
+    pageContext_ = std::make_unique<PageContext>(PageContext{*loop_, session_, this,
+                                                             [this](const QString& m) { showError(m); },
+                                                             [this] { Button8Click(); }});
     buildWindow();
     FormCreate();
 }
 
 TForm3::~TForm3() {
     if (loop_) loop_->Shutdown();
+    // The child widgets outlive the members; unbind the selector before the component goes.
+    nrDeviceBox1_->setNrComm(nullptr);
 }
 
 void TForm3::buildWindow() {
@@ -121,10 +116,10 @@ QWidget* TForm3::buildLeftPanel() {
     connect(nrDeviceBox1_, &TnrDeviceBox::portError, this, &TForm3::showError);
     v->addWidget(nrDeviceBox1_);
 
-    Button8_ = button("Button8", "Connect", panel, true);
+    Button8_ = makeButton("Button8", "Connect", panel, true);
     connect(Button8_, &QPushButton::clicked, this, &TForm3::Button8Click);
     v->addWidget(Button8_);
-    Button3_ = button("Button3", "Disconnect", panel, true);
+    Button3_ = makeButton("Button3", "Disconnect", panel, true);
     connect(Button3_, &QPushButton::clicked, this, &TForm3::Button2Click);
     v->addWidget(Button3_);
 
@@ -136,7 +131,7 @@ QWidget* TForm3::buildLeftPanel() {
     Image1_->setVisible(false);
     v->addWidget(Image1_);
 
-    BitBtn72_ = button("BitBtn72", "Reboot", panel);
+    BitBtn72_ = makeButton("BitBtn72", "Reboot", panel);
     BitBtn72_->setFont(boldFont(BitBtn72_, 3));
     BitBtn72_->setIcon(pictures::reboot());
     BitBtn72_->setIconSize(QSize(22, 22));
@@ -193,24 +188,8 @@ QWidget* TForm3::buildLeftPanel() {
 }
 
 QWidget* TForm3::buildRightPanel() {
-    auto* panel = new QWidget;
-    panel->setObjectName("Panel2");
+    QWidget* panel = createRightPanel(*pageContext_);
     panel->setMinimumWidth(139);
-    panel->setMaximumWidth(170);
-    auto* v = new QVBoxLayout(panel);
-    v->setContentsMargins(2, 2, 2, 2);
-    auto* title = new QLabel("#Orvanta", panel);
-    title->setObjectName("Label54");
-    title->setFont(boldFont(title, 5));
-    v->addWidget(title);
-    auto* reboot = button("BitBtn19", "Reboot", panel);
-    reboot->setIcon(pictures::reboot());
-    connect(reboot, &QPushButton::clicked, this, [this] { loop_->Post(50, connection::cmd::Reboot); });
-    v->addWidget(reboot);
-    auto* connectButton = button("Button4", "Connect", panel);
-    connect(connectButton, &QPushButton::clicked, this, &TForm3::Button8Click);
-    v->addWidget(connectButton);
-    v->addStretch(1);
     return panel;
 }
 
@@ -230,14 +209,51 @@ QWidget* TForm3::buildCentre() {
     cxPageControl1_->setObjectName("cxPageControl1");
     cxPageControl1_->setMaximumHeight(630);
     cxPageControl1_->tabBar()->setExpanding(false);
-    auto* config = new QWidget;
-    config->setObjectName("TabSheet1");
-    cxPageControl1_->addTab(config, "Config");
+    cxPageControl1_->setUsesScrollButtons(true);
+    PageContext& c = *pageContext_;
+    auto empty = [](const char* name) {
+        auto* w = new QWidget;
+        w->setObjectName(name);
+        return w;
+    };
+    addPage(createConfigPage(c), "Config", true);
+    addPage(createScreenSetupPage(c), "Screen Setup", true);
+    addPage(createExtraCodingPage(c), "Extra Coding", true);
+    addPage(createTurboTimerPage(c), "TurboTimer", true);
+    addPage(createDesktopPage(c), "Desktop", true);
+    addPage(createImageLoaderPage(c), "IMZ Disk Image Loader", true);
+    addPage(createTransmissionPage(c), "Transmission", true);
+    addPage(createKeysEmulPage(c), "Keys emul", false);
+    QWidget* firmware = createFirmwarePage(c);
+    firmware->setEnabled(false);
+    addPage(firmware, "Firmware load", false);
+    addPage(createDiagnosticsPage(c), "Diagnostics", false);
+    addPage(empty("TabSheet17"), "TabSheet17", false);
+    addPage(createUserCalibrationPage(c), "User Calibration", true);
+    addPage(createMaintenancePage(c), "Maintenance", true);
+    addPage(createAutoDiagPage(c), "AutoDiag Setup", true);
+    addPage(empty("TabSheet28"), "Protected settings", false);
+    addPage(createExtendedPage(c), "Extended", true);
+    addPage(createPdcPage(c), "PDC ", true);
+    addPage(createInstallerPage(c), "Installer", true);
+    cxPageControl1_->setCurrentIndex(0);
     cxPageControl1_->setVisible(false);
     cxPageControl1_->setEnabled(false);
     v->addWidget(cxPageControl1_, 1);
     v->addStretch(0);
     return box;
+}
+
+void TForm3::addPage(QWidget* page, const QString& caption, bool tabShown) {
+    // Pages scroll inside the page control rather than stretching the window.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(page->objectName() + "_scroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(page);
+    int index = cxPageControl1_->addTab(scroll, caption);
+    // A tab that is never shown stays out of the tab row for good.
+    cxPageControl1_->setTabVisible(index, tabShown);
 }
 
 void TForm3::buildStatusBar() {

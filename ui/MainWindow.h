@@ -27,6 +27,7 @@ namespace orvanta::ui {
 
 class RadioGroup;
 class TnrDeviceBox;
+struct PageContext;
 
 struct WindowOptions {
     // Where ports come from; the platform's own when empty.
@@ -80,6 +81,7 @@ private:
     QWidget* buildLeftPanel();
     QWidget* buildRightPanel();
     QWidget* buildCentre();
+    void addPage(QWidget* page, const QString& caption, bool tabShown);
     void buildStatusBar();
     void FormCreate();
     void showError(const QString& message);
@@ -89,6 +91,7 @@ private:
     std::unique_ptr<serial::TnrComm> nrComm1_;
     std::unique_ptr<connection::ConnectionLoop> loop_;
     std::vector<serial::FoundPort> extraPorts_;
+    std::unique_ptr<PageContext> pageContext_;
 
     // Left panel.
     TnrDeviceBox* nrDeviceBox1_ = nullptr;
