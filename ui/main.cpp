@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -55,6 +57,52 @@ void scriptedCheck(ui::TForm3& w, const QString& screenshot, QApplication& app) 
     QTimer::singleShot(100, &w, [&w] { w.Button8Click(); });
 }
 
+QString fileSafe(QString s) {
+    s = s.trimmed();
+    for (QChar& c : s)
+        if (!c.isLetterOrNumber()) c = '-';
+    return s;
+}
+
+// Connects, then saves a picture of the window for every tab a user can reach,
+// nested tabs included. Used by scripts/screenshots.sh under a virtual display.
+void screenshotTabs(ui::TForm3& w, const QString& dir, QApplication& app) {
+    QObject::connect(&w, &ui::TForm3::configurationShown, &w, [&w, &app, dir] {
+        QDir().mkpath(dir);
+        auto* pages = w.findChild<QTabWidget*>("cxPageControl1");
+        int shot = 0;
+        auto save = [&](const QString& name) {
+            QCoreApplication::processEvents();
+            QString path = QString("%1/%2-%3.png").arg(dir).arg(++shot, 2, 10, QChar('0')).arg(fileSafe(name));
+            w.grab().save(path);
+            std::printf("%s\n", qPrintable(QFileInfo(path).absoluteFilePath()));
+        };
+        for (int i = 0; pages && i < pages->count(); ++i) {
+            if (!pages->isTabVisible(i)) continue;
+            pages->setCurrentIndex(i);
+            save(pages->tabText(i));
+            for (QTabWidget* inner : pages->widget(i)->findChildren<QTabWidget*>()) {
+                if (!inner->isVisible() || !inner->tabBar()->isVisible()) continue;
+                for (int j = 1; j < inner->count(); ++j) {
+                    if (!inner->isTabVisible(j)) continue;
+                    inner->setCurrentIndex(j);
+                    save(pages->tabText(i) + "-" + inner->tabText(j));
+                }
+                inner->setCurrentIndex(0);
+            }
+        }
+        if (pages) pages->setCurrentIndex(0);
+        std::fflush(stdout);
+        w.loop().Shutdown();
+        app.exit(0);
+    });
+    QTimer::singleShot(15000, &w, [&app] {
+        std::fprintf(stderr, "no configuration from the module within 15 s\n");
+        app.exit(1);
+    });
+    QTimer::singleShot(100, &w, [&w] { w.Button8Click(); });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +118,8 @@ int main(int argc, char** argv) {
     QCommandLineOption checkOpt("check-screenshot",
                                 "Connect, wait for the configuration, save a screenshot to FILE, print what the window shows, and exit.",
                                 "FILE");
+    QCommandLineOption tabsOpt("screenshot-tabs", "Connect, save a screenshot of every reachable tab into DIR, and exit.", "DIR");
+    parser.addOption(tabsOpt);
     parser.addOption(portOpt);
     parser.addOption(simOpt);
     parser.addOption(checkOpt);
@@ -99,6 +149,7 @@ int main(int argc, char** argv) {
         ui::TForm3 window(std::move(options));
         window.show();
         if (parser.isSet(checkOpt)) scriptedCheck(window, parser.value(checkOpt), app);
+        else if (parser.isSet(tabsOpt)) screenshotTabs(window, parser.value(tabsOpt), app);
         rc = app.exec();
     }
     if (simulator) simulator->stop();
