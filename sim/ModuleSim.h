@@ -3,6 +3,7 @@
 // as the module does, keeping every record it is sent so a later read returns it.
 // Pure byte-in/byte-out; the pseudo-terminal server adds timing and faults.
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -54,6 +55,7 @@ struct ModuleState {
 struct Frame {
     Bytes bytes;
     int command = -1;  // command code of a 0xA6 frame; -1 for the other kinds
+    std::chrono::steady_clock::time_point at{};  // when its last byte arrived
 };
 
 class ModuleSim {

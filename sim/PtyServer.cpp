@@ -79,6 +79,7 @@ void Faults::parse(const std::string& spec) {
 PtyServer::PtyServer(ModuleState state) : sim_(std::move(state)) {
     sim_.onFrame = [this](const Frame& f) {
         frames_.push_back(f);
+        frames_.back().at = std::chrono::steady_clock::now();
         framesCv_.notify_all();
         if (log_) log_("<- " + hex(f.bytes));
     };

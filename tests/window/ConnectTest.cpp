@@ -30,6 +30,8 @@ TEST(WindowConnect, HandshakeShowsCapacitiesVersionsAndConfiguration) {
     ASSERT_GE(frames.size(), 3u);
     EXPECT_EQ(frames[0].bytes, (Bytes{0xA1, 0x04, 0x34, 0x45, 0x56, 0x67}));
     EXPECT_EQ(frames[1].bytes, (Bytes{0xA6, 0x01, 0x20}));
+    EXPECT_GE(frames[1].at - frames[0].at, std::chrono::milliseconds(500))
+        << "the capacity query leaves at least 500 ms after the wake-up frame";
     EXPECT_EQ(frames[2].bytes, (Bytes{0xA6, 0x01, 0x18}));
 
     const char* boxes[5] = {"Edit6", "Edit7", "Edit8", "Edit9", "Edit10"};
@@ -59,6 +61,14 @@ TEST(WindowConnect, RebootEndsTheConnection) {
     EXPECT_FALSE(h.window().loop().Running());
 }
 
+TEST(WindowConnect, ClosingTheWindowEndsTheConnectionLikeDisconnect) {
+    WindowHarness h;
+    ASSERT_TRUE(h.connect());
+    h.window().close();
+    EXPECT_EQ(h.nextFrame(), (Bytes{0xAE, 0x00, 0x55}));
+    EXPECT_FALSE(h.window().comm().Active());
+}
+
 TEST(WindowConnect, DisconnectWhileWaitingForCapacitiesSendsExitFrame) {
     sim::Faults f;
     f.noReply.insert(32);
@@ -66,6 +76,7 @@ TEST(WindowConnect, DisconnectWhileWaitingForCapacitiesSendsExitFrame) {
     h.window().Button8Click();
     EXPECT_EQ(h.nextFrame().size(), 6u);
     EXPECT_EQ(h.nextFrame(), (Bytes{0xA6, 0x01, 0x20}));
+    ASSERT_TRUE(WindowHarness::waitFor([&] { return h.window().statusText(4) == "1"; }));
     h.click("Button3");
     EXPECT_EQ(h.nextFrame(), (Bytes{0xAE, 0x00, 0x55}));
     EXPECT_TRUE(WindowHarness::waitFor([&] { return !h.window().loop().Running(); }));
