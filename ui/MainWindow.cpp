@@ -20,6 +20,7 @@
 #include "ui/pages/Pages.h"
 #include "ui/widgets/Editors.h"
 #include "ui/widgets/RadioGroup.h"
+#include "ui/widgets/TabRows.h"
 #include "ui/widgets/TnrDeviceBox.h"
 
 namespace orvanta::ui {
@@ -239,6 +240,8 @@ QWidget* TForm3::buildCentre() {
     cxPageControl1_->setCurrentIndex(0);
     cxPageControl1_->setVisible(false);
     cxPageControl1_->setEnabled(false);
+    tabRows_ = new TabRows(cxPageControl1_, box);
+    v->addWidget(tabRows_);
     v->addWidget(cxPageControl1_, 1);
     v->addStretch(0);
     return box;
@@ -281,7 +284,10 @@ void TForm3::buildStatusBar() {
     QAction* visible = PopupMenu1_->addAction("Visible");
     visible->setObjectName("Visible1");
     // The "Config" tab is always shown; choosing the item changes nothing visible.
-    connect(visible, &QAction::triggered, this, [this] { cxPageControl1_->setTabVisible(0, true); });
+    connect(visible, &QAction::triggered, this, [this] {
+        cxPageControl1_->setTabVisible(0, true);
+        tabRows_->refresh();
+    });
     StatusBar1_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StatusBar1_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1_->popup(StatusBar1_->mapToGlobal(pos)); });

@@ -26,6 +26,7 @@ class QGroupBox;
 namespace orvanta::ui {
 
 class RadioGroup;
+class TabRows;
 class TnrDeviceBox;
 struct PageContext;
 
@@ -107,6 +108,7 @@ private:
     // Centre.
     QLabel* Image62_ = nullptr;
     QTabWidget* cxPageControl1_ = nullptr;
+    TabRows* tabRows_ = nullptr;  // the page control's tab row, wrapping onto several lines
 
     QProgressBar* ProgressBar1_ = nullptr;
     QStatusBar* StatusBar1_ = nullptr;
