@@ -1,6 +1,7 @@
 #include "ui/widgets/TabRows.h"
 
 #include <QEvent>
+#include <QTabBar>
 #include <QToolButton>
 
 namespace orvanta::ui {
