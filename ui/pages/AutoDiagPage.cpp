@@ -11,6 +11,7 @@
 #include "ui/pages/PageContext.h"
 #include "ui/pages/Pages.h"
 #include "ui/widgets/Editors.h"
+#include "ui/widgets/TabRows.h"
 
 namespace orvanta::ui {
 
@@ -138,7 +139,7 @@ QWidget* desktopParamsPage(PageContext& ctx) {
     for (const DiagValue& d : kDiagValues) {
         grid->addWidget(makeCheck(d.check, d.caption, page), row, 0);
         auto* unit = new ComboBox(d.unitBox, *d.units, {}, false, page);
-        unit->setMinimumContentsLength(18);
+        unit->setMinimumContentsLength(13);
         grid->addWidget(unit, row, 1);
         grid->addWidget(new SpinEdit(d.group, 1, 250, 1, 1, page), row, 2);
         grid->addWidget(new SpinEdit(d.number, 1, 4, 1, 1, page), row, 3);
@@ -174,10 +175,12 @@ QWidget* createAutoDiagPage(PageContext& ctx) {
     auto* left = new QVBoxLayout;
     auto* units = new QTabWidget(page);
     units->setObjectName("PageControl3");
-    units->tabBar()->setExpanding(false);
-    units->setUsesScrollButtons(true);
     for (const UnitPage& u : kUnits) units->addTab(unitPage(u), u.caption);
+    // Every unit's tab in view: the tab row wraps rather than scrolls.
+    left->setSpacing(0);
+    left->addWidget(new TabRows(units, page));
     left->addWidget(units, 1);
+    left->addSpacing(6);
     auto* buttons = new QHBoxLayout;
     auto* read = makeButton("BitBtn70", "1. Read Config", page, true);
     QObject::connect(read, &QPushButton::clicked, page, [&ctx] { ctx.loop.Post(412, kReadPolling); });
@@ -187,13 +190,13 @@ QWidget* createAutoDiagPage(PageContext& ctx) {
     buttons->addWidget(save);
     buttons->addStretch(1);
     left->addLayout(buttons);
-    h->addLayout(left, 2);
+    h->addLayout(left, 1);
 
     // The dashboard values taken from diagnostics.
     auto* params = new QTabWidget(page);
     params->setObjectName("PageControl4");
     params->addTab(desktopParamsPage(ctx), "Desktop Params");
-    h->addWidget(params, 3);
+    h->addWidget(params, 1);
     return page;
 }
 

@@ -64,7 +64,7 @@ QStringList mainListShort() { return kMainList.mid(0, 21); }
 
 ComboBox* box(const char* name, const QStringList& items, QWidget* parent) {
     auto* b = new ComboBox(name, items, {}, false, parent);
-    b->setMinimumContentsLength(14);
+    b->setMinimumContentsLength(10);
     return b;
 }
 
@@ -180,10 +180,14 @@ QWidget* createDesktopPage(PageContext& ctx) {
     auto* pages = new QListWidget(page);
     pages->setObjectName("ListBox7");
     for (int i = 1; i <= 10; ++i) pages->addItem(QString("Page %1").arg(i));
-    pages->setFixedWidth(120);
+
     pages->setMinimumHeight(170);
     left->addWidget(pages);
     auto* type = new RadioGroup("RadioGroup12", "Page type/ тип страницы", kPageTypes, 1, page);
+    // The column is as wide as the group's caption needs, no wider.
+    const int columnWidth = type->fontMetrics().horizontalAdvance(type->title()) + 40;
+    type->setFixedWidth(columnWidth);
+    pages->setFixedWidth(columnWidth);
     left->addWidget(type);
     left->addWidget(makeButton("BitBtn6598777", "Change type", page));
     left->addStretch(1);
@@ -195,20 +199,20 @@ QWidget* createDesktopPage(PageContext& ctx) {
     auto* c = new QGridLayout(corners);
     c->setContentsMargins(8, 10, 8, 8);
     c->setHorizontalSpacing(8);
-    c->addWidget(new QLabel("Top left", corners), 0, 0);
-    c->addWidget(box("ComboBoxEx1", kCornerList, corners), 0, 1);
-    c->addWidget(new QLabel("Top right", corners), 0, 2);
-    c->addWidget(box("ComboBoxEx2", kCornerList, corners), 0, 3);
-    c->addWidget(new QLabel("Bottom left", corners), 1, 0);
-    c->addWidget(box("ComboBoxEx3", kCornerList, corners), 1, 1);
-    c->addWidget(new QLabel("Bottom right", corners), 1, 2);
-    c->addWidget(box("ComboBoxEx4", kCornerList, corners), 1, 3);
-    c->addWidget(new QLabel("lower line", corners), 2, 0);
-    c->addWidget(box("ComboBoxEx5", kCornerList, corners), 2, 1);
-    c->addWidget(new QLabel("lower line", corners), 2, 2);
-    c->addWidget(box("ComboBoxEx6", kCornerList, corners), 2, 3);
+    // Laid out as they sit on the module's screen.
+    c->addWidget(new QLabel("Left", corners), 0, 1);
+    c->addWidget(new QLabel("Right", corners), 0, 2);
+    c->addWidget(new QLabel("Top", corners), 1, 0);
+    c->addWidget(box("ComboBoxEx1", kCornerList, corners), 1, 1);
+    c->addWidget(box("ComboBoxEx2", kCornerList, corners), 1, 2);
+    c->addWidget(new QLabel("Bottom, upper line", corners), 2, 0);
+    c->addWidget(box("ComboBoxEx3", kCornerList, corners), 2, 1);
+    c->addWidget(box("ComboBoxEx4", kCornerList, corners), 2, 2);
+    c->addWidget(new QLabel("Bottom, lower line", corners), 3, 0);
+    c->addWidget(box("ComboBoxEx5", kCornerList, corners), 3, 1);
+    c->addWidget(box("ComboBoxEx6", kCornerList, corners), 3, 2);
     c->setColumnStretch(1, 1);
-    c->setColumnStretch(3, 1);
+    c->setColumnStretch(2, 1);
     centre->addWidget(buildEditors(page), 1);
     centre->addWidget(corners);
     h->addLayout(centre, 1);

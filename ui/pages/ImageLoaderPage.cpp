@@ -63,7 +63,7 @@ QWidget* createImageLoaderPage(PageContext& ctx) {
     auto* grid = new QGridLayout(images);
     grid->setContentsMargins(8, 10, 8, 8);
     grid->setHorizontalSpacing(6);
-    grid->setVerticalSpacing(2);
+    grid->setVerticalSpacing(3);
     grid->setColumnStretch(1, 1);
 
     std::array<QPushButton*, transfer::kImageRows> sends{};
@@ -94,7 +94,7 @@ QWidget* createImageLoaderPage(PageContext& ctx) {
         grid->addWidget(box, gr + 1, 0, 1, 2);
         grid->addWidget(choose, gr + 1, 2);
         grid->addWidget(send, gr + 1, 3);
-        if (r + 1 < transfer::kImageRows) grid->setRowMinimumHeight(gr + 1, 26);
+        if (r > 0) grid->setRowMinimumHeight(gr, 22);  // a little air above each caption
 
         QObject::connect(choose, &QPushButton::clicked, page,
                          [&ctx, box, send, defaultFile] { chooseRowFile(ctx.window, box, send, defaultFile); });
