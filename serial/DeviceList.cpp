@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace orvanta::serial {
 
@@ -53,6 +54,15 @@ bool naturalLess(const std::string& a, const std::string& b) {
         }
     }
     return a.size() - i < b.size() - j;
+}
+
+bool samePortPath(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    if (a.empty() || b.empty()) return false;
+    std::error_code ea, eb;
+    auto ca = std::filesystem::canonical(a, ea);
+    auto cb = std::filesystem::canonical(b, eb);
+    return !ea && !eb && ca == cb;
 }
 
 bool addDeviceSorted(std::vector<TnrDevice>& list, TnrDevice device) {

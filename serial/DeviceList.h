@@ -35,6 +35,10 @@ int32_t comPortNumber(const std::string& name);
 // Orders names as a person would: ttyUSB2 before ttyUSB10.
 bool naturalLess(const std::string& a, const std::string& b);
 
+// Whether two device paths name the same port (equal, or the same file once symbolic
+// links such as /dev/serial/by-id/... are resolved).
+bool samePortPath(const std::string& a, const std::string& b);
+
 // Inserts in ascending Data order; an entry whose Data is already present is dropped
 // (the first one found wins). Returns whether it was added.
 bool addDeviceSorted(std::vector<TnrDevice>& list, TnrDevice device);

@@ -68,6 +68,9 @@ void TnrComm::SetStreamProtocol(StreamProtocol p) {
 std::string TnrComm::PortName() const {
     for (const TnrDevice& d : devices_)
         if (d.Data == comPortNo_) return d.PortName;
+    // The chosen port was unplugged: keep trying it by path, so it is found again when
+    // it comes back rather than some other port.
+    if (comPortNo_ == selectedNo_ && !selectedPath_.empty()) return selectedPath_;
     return "COM" + std::to_string(comPortNo_);
 }
 
@@ -288,14 +291,60 @@ void TnrComm::SetDeviceIndex(int index) {
 
 void TnrComm::DeviceListLoad() {
     std::vector<FoundPort> found;
-    if (ports_) found = ports_->enumerate();
-    found.insert(found.end(), extraPorts_.begin(), extraPorts_.end());
+    if (ports_) {
+        try {
+            found = ports_->enumerate();
+        } catch (const std::exception&) {
+            found.clear();  // a system that cannot be asked still leaves the extra ports
+        }
+    }
+    // A port given by hand that the system lists too is listed once, under the system's name.
+    for (const FoundPort& extra : extraPorts_) {
+        bool listed = std::any_of(found.begin(), found.end(),
+                                  [&](const FoundPort& f) { return samePortPath(f.path, extra.path); });
+        if (!listed) found.push_back(extra);
+    }
     appendDevices(devices_, found);
 }
 
+void TnrComm::rememberSelection() {
+    for (const TnrDevice& d : devices_) {
+        if (d.Data == comPortNo_) {
+            selectedNo_ = comPortNo_;
+            selectedPath_ = d.PortName;
+            return;
+        }
+    }
+    if (selectedNo_ != comPortNo_) selectedPath_.clear();  // a number set by hand, not a listed port
+}
+
+void TnrComm::restoreSelection() {
+    if (selectedPath_.empty()) return;
+    for (const TnrDevice& d : devices_) {
+        if (d.PortName == selectedPath_) {
+            // Same device, new number: an open port stays open.
+            comPortNo_ = selectedNo_ = static_cast<uint16_t>(d.Data & 0xFFFF);
+            return;
+        }
+    }
+    // Gone. If its number now belongs to another port, move off it to a free number.
+    auto used = [this](uint32_t n) {
+        return std::any_of(devices_.begin(), devices_.end(), [n](const TnrDevice& d) { return static_cast<uint32_t>(d.Data) == n; });
+    };
+    if (!used(comPortNo_)) return;
+    for (uint32_t n = 0; n <= 0xFFFF; ++n) {
+        if (!used(n)) {
+            comPortNo_ = selectedNo_ = static_cast<uint16_t>(n);
+            return;
+        }
+    }
+}
+
 void TnrComm::Update() {
+    rememberSelection();
     devices_.clear();
     GetDeviceList();
+    restoreSelection();
     notify(PortChanged);
 }
 

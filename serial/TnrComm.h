@@ -68,6 +68,9 @@ public:
     int GetDeviceIndex() const;
     void SetDeviceIndex(int index);
     void DeviceListLoad();
+    // Rebuilds the list and sends notification 3. The chosen port stays chosen by its
+    // path: its number follows it when other ports come or go, and when it is gone the
+    // number no longer names another port.
     void Update();
     // Ports to list besides those the system reports (--port, the simulated module).
     void AddExtraPort(const FoundPort& port);
@@ -115,6 +118,12 @@ private:
 
     uint16_t comPortNo_ = 1;
     std::vector<TnrDevice> devices_;
+    // The port comPortNo_ stood for when the list was last rebuilt (valid while the
+    // number is still selectedNo_); opened by path while it is out of the list.
+    uint16_t selectedNo_ = 0;
+    std::string selectedPath_;
+    void rememberSelection();
+    void restoreSelection();
     std::vector<FoundPort> extraPorts_;
     std::string lastError_;
 };

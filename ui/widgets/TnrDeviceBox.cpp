@@ -1,5 +1,6 @@
 #include "ui/widgets/TnrDeviceBox.h"
 
+#include <QAbstractItemView>
 #include <QPointer>
 
 namespace orvanta::ui {
@@ -25,10 +26,13 @@ void TnrDeviceBox::setNrComm(serial::TnrComm* comm) {
     }
     if (comm) {
         for (const serial::TnrDevice& d : comm->GetDeviceList()) {
-            addItem(QString::fromStdString(d.NameFriendly));
-            setItemData(count() - 1, QString::fromStdString(d.PortName), Qt::ToolTipRole);
+            const QString path = QString::fromStdString(d.PortName);
+            addItem(QString::fromStdString(d.NameFriendly), path);
+            setItemData(count() - 1, path, Qt::ToolTipRole);
         }
         setCurrentIndex(comm->GetDeviceIndex());
+        // Descriptions are longer than the side panel is wide: let the list show them whole.
+        view()->setMinimumWidth(count() > 0 ? view()->sizeHintForColumn(0) + 24 : 0);
         if (!token_) {
             QPointer<TnrDeviceBox> self(this);
             // Code 1 can come from the port's reader thread; only code 3 matters here,
@@ -47,6 +51,8 @@ void TnrDeviceBox::Reload() { setNrComm(comm_); }
 
 void TnrDeviceBox::userPicked(int index) {
     if (!comm_ || filling_) return;
+    // Picking the entry already chosen is no change; it must not reopen the port.
+    if (index == comm_->GetDeviceIndex()) return;
     try {
         comm_->SetDeviceIndex(index);
     } catch (const std::exception& e) {
