@@ -82,7 +82,9 @@ void screenshotTabs(ui::TForm3& w, const QString& dir, QApplication& app) {
             pages->setCurrentIndex(i);
             save(pages->tabText(i));
             for (QTabWidget* inner : pages->widget(i)->findChildren<QTabWidget*>()) {
-                if (!inner->isVisible() || !inner->tabBar()->isVisible()) continue;
+                // Nested page controls whose tabs the user can see: their own tab bar, or a wrapping tab row.
+                auto* rows = inner->parentWidget() ? inner->parentWidget()->findChild<QWidget*>(inner->objectName() + "_tabRows") : nullptr;
+                if (!inner->isVisible() || !(inner->tabBar()->isVisible() || (rows && rows->isVisible()))) continue;
                 for (int j = 1; j < inner->count(); ++j) {
                     if (!inner->isTabVisible(j)) continue;
                     inner->setCurrentIndex(j);
