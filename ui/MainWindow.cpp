@@ -16,6 +16,7 @@
 
 #include "connection/Frames.h"
 #include "ui/Pictures.h"
+#include "ui/pages/ConfigPage.h"
 #include "ui/pages/PageContext.h"
 #include "ui/pages/Pages.h"
 #include "ui/widgets/Editors.h"
@@ -294,6 +295,9 @@ void TForm3::buildStatusBar() {
 }
 
 void TForm3::FormCreate() {
+    // The display-type boxes of "Screen Setup" and "Installer" offer the "Config" page's list.
+    auto* lcdTypes = findChild<QComboBox*>("ComboBox4");
+    for (const char* name : {"ComboBox39", "ComboBox2"}) replaceItems(findChild<QComboBox*>(name), lcdTypes);
     nrDeviceBox1_->setNrComm(nrComm1_.get());
     // A port given on the command line (or the simulated module's) is selected at start.
     if (!extraPorts_.empty()) {
@@ -363,6 +367,7 @@ void TForm3::showCapacities(const connection::CapacityReport& report) {
 }
 
 void TForm3::configReceived(const connection::VersionLabels& labels) {
+    if (auto* config = findChild<ConfigPage*>()) config->ParseSys();
     Label161_->setText(QString::fromLatin1(labels.label161.data(), static_cast<int>(labels.label161.size())));
     Label170_->setText(QString::fromLatin1(labels.label170.data(), static_cast<int>(labels.label170.size())));
     emit configurationShown();

@@ -2,7 +2,9 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyleOptionComboBox>
 
+#include "records/EditorRules.h"
 #include "ui/Help.h"
 #include "ui/Pictures.h"
 
@@ -16,11 +18,7 @@ SpinEdit::SpinEdit(const QString& name, int min, int max, int value, int step, Q
     setAccelerated(true);
 }
 
-void SpinEdit::setClamped(long long v) {
-    if (v < minimum()) v = minimum();
-    if (v > maximum()) v = maximum();
-    setValue(static_cast<int>(v));
-}
+void SpinEdit::setClamped(long long v) { setValue(static_cast<int>(records::spinValue(v, minimum(), maximum()))); }
 
 ComboBox::ComboBox(const QString& name, const QStringList& items, const QString& startText, bool editable,
                    QWidget* parent)
@@ -43,12 +41,22 @@ int ComboBox::itemIndex() const {
 }
 
 void ComboBox::setItemIndex(int index) {
-    if (index < 0 || index >= count()) {
+    const int i = records::listIndex(index, count());
+    if (i < 0) {
+        // No entry at all: neither a typed text nor the start text stays in view.
         setCurrentIndex(-1);
         if (isEditable()) setEditText(QString());
+        showNoText();
         return;
     }
-    setCurrentIndex(index);
+    setCurrentIndex(i);
+    // A box whose text was typed over still has its old current index.
+    if (isEditable() && currentText() != itemText(i)) setEditText(itemText(i));
+}
+
+QString ComboBox::text() const {
+    if (isEditable()) return currentText();
+    return currentIndex() >= 0 ? currentText() : placeholderText();
 }
 
 void ComboBox::setText(const QString& text) {
@@ -57,8 +65,26 @@ void ComboBox::setText(const QString& text) {
         setEditText(text);
     } else {
         setCurrentIndex(-1);
-        setPlaceholderText(text);
+        if (text.isEmpty())
+            showNoText();
+        else
+            setPlaceholderText(text);
     }
+}
+
+void ComboBox::showNoText() {
+    if (placeholderText().isEmpty()) return;
+    if (currentIndex() != -1 || count() == 0) {
+        setPlaceholderText(QString());
+        return;
+    }
+    // QComboBox selects its first item when the placeholder is removed while nothing
+    // is selected; the box is to stay empty, so that passing selection is not reported.
+    const QSignalBlocker quiet(this);
+    setCurrentIndex(0);
+    setPlaceholderText(QString());
+    setCurrentIndex(-1);
+    update();
 }
 
 void ComboBox::setItems(const QStringList& items) {
@@ -67,6 +93,19 @@ void ComboBox::setItems(const QStringList& items) {
     addItems(items);
     setCurrentIndex(-1);
     if (isEditable()) setEditText(keep);
+}
+
+QSize ComboBox::minimumSizeHint() const {
+    const QSize base = QComboBox::minimumSizeHint();
+    if (sizeAdjustPolicy() != AdjustToMinimumContentsLengthWithIcon) return base;
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    const QFontMetrics fm(font());
+    int width = fm.horizontalAdvance(QLatin1Char('x')) * minimumContentsLength();
+    if (!iconSize().isEmpty()) width += iconSize().width() + 4;
+    const QSize contents(width, base.height());
+    const QSize hint = style()->sizeFromContents(QStyle::CT_ComboBox, &opt, contents, this);
+    return {std::min(base.width(), hint.width()), base.height()};
 }
 
 QStringList ComboBox::items() const {
@@ -82,6 +121,11 @@ void ComboBox::hidePopup() {
 
 CheckListBox::CheckListBox(const QString& name, const QStringList& items, QWidget* parent) : QListWidget(parent) {
     setObjectName(name);
+    // The style outlines item check boxes in a shade of the window colour, which on a
+    // dark list is as dark as the list itself; a lighter shade keeps the boxes visible.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::PlaceholderText));
+    setPalette(pal);
     for (const QString& t : items) {
         auto* it = new QListWidgetItem(t, this);
         it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
@@ -97,6 +141,10 @@ bool CheckListBox::isChecked(int index) const {
 void CheckListBox::setChecked(int index, bool checked) {
     if (auto* it = item(index)) it->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
+
+int CheckListBox::itemIndex() const { return records::listIndex(currentRow(), count()); }
+
+void CheckListBox::setItemIndex(int index) { setCurrentRow(records::listIndex(index, count())); }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
@@ -143,6 +191,16 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     return l;
+}
+
+void replaceItems(QComboBox* target, const QComboBox* source) {
+    if (!target || !source) return;
+    const QString typed = target->isEditable() ? target->currentText() : QString();
+    const QSignalBlocker quiet(target);
+    target->clear();
+    for (int i = 0; i < source->count(); ++i) target->addItem(source->itemIcon(i), source->itemText(i));
+    target->setCurrentIndex(-1);
+    if (target->isEditable()) target->setEditText(typed);
 }
 
 ClickableLabel* makeHelpPicture(const QString& name, const QString& path, QWidget* parent) {

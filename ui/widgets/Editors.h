@@ -1,9 +1,11 @@
 #pragma once
 // The editors every page is built from, with the rules the records rely on:
 // - SpinEdit clamps to its range and reports a change only when the value changes;
-// - ComboBox: an index outside its list shows no entry; its text is what packing reads;
+// - ComboBox: an index outside its list shows no entry; its text (what the box shows,
+//   start text included) is what packing reads;
 // - RadioGroup (RadioGroup.h): -1 is no selection, past the end is the last item;
-// - CheckListBox: one check box per item.
+// - CheckListBox: one check box per item; no selection packs as 255.
+// The same rules without widgets are in records/EditorRules.h.
 // The make* helpers give each control the spec's name as its objectName.
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,12 +36,18 @@ public:
 
     // The selected item, or -1 when none is (also when the text was typed over).
     int itemIndex() const;
-    // An index outside the list leaves no item selected and an empty text.
+    // An index outside the list (-1 included) leaves no item selected and an empty text.
     void setItemIndex(int index);
-    QString text() const { return currentText(); }
+    // What the box shows: the selected item, the typed text, or the start text.
+    QString text() const;
+    // Shows text with no item selected; "" empties the box.
     void setText(const QString& text);
     void setItems(const QStringList& items);
     QStringList items() const;
+
+    // As narrow as its minimum contents length, whatever the length of the start text,
+    // which is elided rather than widening the page.
+    QSize minimumSizeHint() const override;
 
 signals:
     // The drop-down list was closed (the "CloseUp" of the original design).
@@ -47,6 +55,10 @@ signals:
 
 protected:
     void hidePopup() override;
+
+private:
+    // Neither an item nor a start text in view.
+    void showNoText();
 };
 
 class CheckListBox : public QListWidget {
@@ -55,6 +67,10 @@ public:
     CheckListBox(const QString& name, const QStringList& items, QWidget* parent = nullptr);
     bool isChecked(int index) const;
     void setChecked(int index, bool checked);
+    // The selected item, or -1; as a record byte that is 255.
+    int itemIndex() const;
+    // An index outside the list selects nothing.
+    void setItemIndex(int index);
 };
 
 class ClickableLabel : public QLabel {
@@ -78,5 +94,9 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent = nu
 // A help picture: a click opens the help page at path (help site base + path).
 ClickableLabel* makeHelpPicture(const QString& name, const QString& path, QWidget* parent = nullptr);
 QFont boldFont(const QWidget* w, int extraPixels = 0);
+
+// Replaces target's items with source's (texts and pictures), with no item selected;
+// what target shows when nothing is selected (typed or start text) stays.
+void replaceItems(QComboBox* target, const QComboBox* source);
 
 }  // namespace orvanta::ui

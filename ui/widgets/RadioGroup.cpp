@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
+#include "records/EditorRules.h"
+
 namespace orvanta::ui {
 
 RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const QStringList& items, int columns,
@@ -29,7 +31,7 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const 
 int RadioGroup::itemIndex() const { return group_.checkedId(); }
 
 void RadioGroup::setItemIndex(int index) {
-    if (buttons_.empty()) return;
+    index = records::radioIndex(index, count());
     if (index < 0) {
         // QButtonGroup keeps one button checked while exclusive; lift that for a moment.
         if (auto* b = group_.checkedButton()) {
@@ -40,8 +42,7 @@ void RadioGroup::setItemIndex(int index) {
         }
         return;
     }
-    int i = std::min(index, count() - 1);
-    buttons_[static_cast<size_t>(i)]->setChecked(true);
+    buttons_[static_cast<size_t>(index)]->setChecked(true);
 }
 
 QRadioButton* RadioGroup::button(int index) const {
