@@ -255,7 +255,9 @@ TEST_F(ConfigPageTest, EditorsKeepWhatFitsThemAndTheNextSaveSendsThat) {
     r[22] = 0;
     r[38] = 0;
     sysRecord() = r;
+    find<QCheckBox>("CheckBox53")->setChecked(true);  // carries no field: left alone
     page->ParseSys();
+    EXPECT_TRUE(find<QCheckBox>("CheckBox53")->isChecked());
     EXPECT_EQ(sysRecord()[8], 0);
     EXPECT_EQ(radios("RadioGroup9")->itemIndex(), 0);
     EXPECT_EQ(radios("RadioGroup8")->itemIndex(), 3);

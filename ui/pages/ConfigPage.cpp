@@ -159,9 +159,9 @@ QWidget* ConfigPage::buildVehicle() {
     ComboBoxEx27 = listBox("ComboBoxEx27", items(sys::kLanguages), sys::kStartLanguage, g);
     for (int i = 0; i < ComboBoxEx27->count(); ++i) ComboBoxEx27->setItemIcon(i, flags::languageIcon(i));
     ComboBoxEx27->setIconSize(QSize(24, 16));
-    grid->addWidget(makeLabel("Label1", "1.", g), 0, 0);
+    grid->addWidget(makeLabel("CaptionCarModel", "1.", g), 0, 0);
     grid->addWidget(ComboBox8, 0, 1);
-    grid->addWidget(makeLabel("Label2", "2.", g), 1, 0);
+    grid->addWidget(makeLabel("CaptionCanType", "2.", g), 1, 0);
     grid->addWidget(ComboBox5, 1, 1);
     grid->addWidget(ComboBoxEx27, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -239,15 +239,15 @@ QWidget* ConfigPage::buildLight() {
     SpinEdit5 = new SpinEdit("SpinEdit5", sys::kAdcRange.min, sys::kAdcRange.max, sys::kAdcRange.min, 1, g);
     SpinEdit6 = new SpinEdit("SpinEdit6", sys::kAdcRange.min, sys::kAdcRange.max, sys::kAdcRange.min, 1, g);
     for (SpinEdit* s : {SpinEdit109, SpinEdit5, SpinEdit6}) s->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    grid->addWidget(makeLabel("Label109", "14. Max", g), 0, 0);
+    grid->addWidget(makeLabel("CaptionDimmer", "14. Max", g), 0, 0);
     grid->addWidget(SpinEdit109, 0, 1);
-    grid->addWidget(makeLabel("Label110", "%", g), 0, 2);
-    grid->addWidget(makeLabel("Label111", "Dimmer Level", g), 0, 3, 1, 2);
-    grid->addWidget(makeLabel("Label5", "15. ADC", g), 1, 0);
+    grid->addWidget(makeLabel("CaptionDimmerUnit", "%", g), 0, 2);
+    grid->addWidget(makeLabel("CaptionDimmerLevel", "Dimmer Level", g), 0, 3, 1, 2);
+    grid->addWidget(makeLabel("CaptionAdc", "15. ADC", g), 1, 0);
     grid->addWidget(SpinEdit5, 1, 1);
-    grid->addWidget(makeLabel("Label6", "/", g), 1, 2, Qt::AlignCenter);
+    grid->addWidget(makeLabel("CaptionAdcSeparator", "/", g), 1, 2, Qt::AlignCenter);
     grid->addWidget(SpinEdit6, 1, 3);
-    grid->addWidget(makeLabel("Label7", "calibration", g), 2, 1, 1, 3);
+    grid->addWidget(makeLabel("CaptionAdcCalibration", "calibration", g), 2, 1, 1, 3);
     grid->setColumnStretch(4, 1);
     v->addWidget(g);
 
@@ -275,11 +275,11 @@ QWidget* ConfigPage::buildHardware() {
     SpinEdit4 = new SpinEdit("SpinEdit4", sys::kSerialRange.min, sys::kSerialRange.max, sys::kSerialRange.min, 1, g);
     SpinEdit4->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ComboBox4 = listBox("ComboBox4", items(sys::kLcdTypes), sys::kLcdTypes[0], g);
-    grid->addWidget(makeLabel("Label3", "17. HW Ver.", g), 0, 0);
+    grid->addWidget(makeLabel("CaptionHwVersion", "17. HW Ver.", g), 0, 0);
     grid->addWidget(ComboBox3, 0, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel("Label4", "18. Serial №", g), 1, 0);
+    grid->addWidget(makeLabel("CaptionSerial", "18. Serial №", g), 1, 0);
     grid->addWidget(SpinEdit4, 1, 1, Qt::AlignLeft);
-    grid->addWidget(makeLabel("Label8", "19. LCD type", g), 2, 0);
+    grid->addWidget(makeLabel("CaptionLcdType", "19. LCD type", g), 2, 0);
     grid->addWidget(ComboBox4, 2, 1);
     grid->setColumnStretch(1, 1);
     return g;
