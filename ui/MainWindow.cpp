@@ -16,6 +16,7 @@
 
 #include "connection/Frames.h"
 #include "ui/Pictures.h"
+#include "ui/PortWatcher.h"
 #include "ui/pages/ConfigPage.h"
 #include "ui/pages/PageContext.h"
 #include "ui/pages/Pages.h"
@@ -308,6 +309,8 @@ void TForm3::FormCreate() {
             }
         }
     }
+    // Ports plugged in or pulled out while running appear in the selector.
+    portWatcher_ = std::make_unique<PortWatcher>(*nrComm1_);
 }
 
 uint32_t TForm3::linkBaudRate() const { return RadioGroup1_->itemIndex() == 2 ? 230400u : 921600u; }
@@ -363,6 +366,11 @@ void TForm3::showCapacities(const connection::CapacityReport& report) {
         e->setText(QString::number(report.megabytes(i)));
         const QColor c = report.present(i) ? QColor(0, 128, 0) : QColor(255, 0, 0);
         e->setStyleSheet(QString("QLineEdit { background-color: %1; color: white; }").arg(c.name()));
+        // An absent disk also marks its image slot's file box; nothing clears that mark.
+        static const char* slotBoxes[4] = {"Edit5", "Edit11", "Edit12", "Edit13"};
+        if (i < 4 && !report.present(i))
+            if (auto* box = findChild<QLineEdit*>(slotBoxes[i]))
+                box->setStyleSheet("QLineEdit { background-color: #ff0000; color: white; }");
     }
 }
 

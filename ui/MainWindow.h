@@ -26,6 +26,7 @@ class QGroupBox;
 namespace orvanta::ui {
 
 class RadioGroup;
+class PortWatcher;
 class TabRows;
 class TnrDeviceBox;
 struct PageContext;
@@ -91,6 +92,7 @@ private:
     std::unique_ptr<connection::QtScheduler> scheduler_;
     std::unique_ptr<serial::TnrComm> nrComm1_;
     std::unique_ptr<connection::ConnectionLoop> loop_;
+    std::unique_ptr<PortWatcher> portWatcher_;  // after nrComm1_: it goes first
     std::vector<serial::FoundPort> extraPorts_;
     std::unique_ptr<PageContext> pageContext_;
 

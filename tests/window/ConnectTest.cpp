@@ -44,6 +44,13 @@ TEST(WindowConnect, HandshakeShowsCapacitiesVersionsAndConfiguration) {
         QColor c = boxColour(e);
         EXPECT_EQ(c, green[i] ? QColor(0, 128, 0) : QColor(255, 0, 0)) << boxes[i];
     }
+    // Absent disks 1 and 3 also mark the file boxes of image slots 1 and 3.
+    const char* slotBoxes[4] = {"Edit5", "Edit11", "Edit12", "Edit13"};
+    for (int i = 0; i < 4; ++i) {
+        auto* e = h.find<QLineEdit>(slotBoxes[i]);
+        ASSERT_TRUE(e) << slotBoxes[i];
+        EXPECT_EQ(e->styleSheet().contains("#ff0000"), !green[i]) << slotBoxes[i];
+    }
     EXPECT_EQ(h.find<QLabel>("Label161")->text(), "Orvanta HW 7.85 ");
     EXPECT_EQ(h.find<QLabel>("Label170")->text(), " 2026-02-22");
     EXPECT_TRUE(pages->isVisible());

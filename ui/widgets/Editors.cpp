@@ -1,5 +1,6 @@
 #include "ui/widgets/Editors.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyleOptionComboBox>
@@ -115,8 +116,10 @@ QStringList ComboBox::items() const {
 }
 
 void ComboBox::hidePopup() {
+    // Qt also calls this when the box is hidden; only a list that was open closes up.
+    const bool wasOpen = view() && view()->isVisible();
     QComboBox::hidePopup();
-    emit closedUp();
+    if (wasOpen) emit closedUp();
 }
 
 CheckListBox::CheckListBox(const QString& name, const QStringList& items, QWidget* parent) : QListWidget(parent) {
