@@ -185,7 +185,6 @@ TEST(RequestControls, CancelledQuestionSendsNothingWhileConnected) {
     QMessageBox* box = waitForConfirmation(h);
     ASSERT_TRUE(box);
     box->button(QMessageBox::Cancel)->click();
-    h.click("Button70");  // a control that sends nothing, so the next frame is ours
     EXPECT_TRUE(h.framesAfter(300).empty());
     EXPECT_EQ(h.window().session().request.ConnState, connection::kIdleState);
 }
