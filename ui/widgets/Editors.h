@@ -6,7 +6,7 @@
 // - RadioGroup (RadioGroup.h): -1 is no selection, past the end is the last item;
 // - CheckListBox: one check box per item; no selection packs as 255.
 // The same rules without widgets are in records/EditorRules.h.
-// The make* helpers give each control the spec's name as its objectName.
+// The make* helpers give each control its name as its objectName, so tests find it by that name.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
