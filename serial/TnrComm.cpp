@@ -25,44 +25,36 @@ uint32_t TnrComm::BaudRate() const { return settings_.baudRate; }
 
 LineSettings TnrComm::Settings() const { return settings_; }
 
+void TnrComm::applySettings() {
+    // A setting changed while open reaches the port at once; otherwise at the next opening.
+    if (!open_.load()) return;
+    std::shared_lock lock(deviceMutex_);
+    device_->apply(settings_);
+}
+
 void TnrComm::SetBaudRate(uint32_t rate) {
     settings_.baudRate = rate;
-    if (open_.load()) {
-        std::shared_lock lock(deviceMutex_);
-        device_->apply(settings_);
-    }
+    applySettings();
 }
 
 void TnrComm::SetParity(Parity p) {
     settings_.parity = p;
-    if (open_.load()) {
-        std::shared_lock lock(deviceMutex_);
-        device_->apply(settings_);
-    }
+    applySettings();
 }
 
 void TnrComm::SetStopBits(StopBits s) {
     settings_.stopBits = s;
-    if (open_.load()) {
-        std::shared_lock lock(deviceMutex_);
-        device_->apply(settings_);
-    }
+    applySettings();
 }
 
 void TnrComm::SetByteSize(uint8_t bits) {
     settings_.byteSize = (bits >= 4 && bits <= 8) ? bits : 8;
-    if (open_.load()) {
-        std::shared_lock lock(deviceMutex_);
-        device_->apply(settings_);
-    }
+    applySettings();
 }
 
 void TnrComm::SetStreamProtocol(StreamProtocol p) {
     settings_.flow = p;
-    if (open_.load()) {
-        std::shared_lock lock(deviceMutex_);
-        device_->apply(settings_);
-    }
+    applySettings();
 }
 
 std::string TnrComm::PortName() const {

@@ -85,6 +85,7 @@ public:
 private:
     void open();
     void close();
+    void applySettings();
     void readerLoop();
     void handleLoss();
     void notify(int code);
