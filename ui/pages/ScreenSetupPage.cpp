@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "connection/Frames.h"
+#include "emulators/Emulators.h"
 #include "ui/pages/PageContext.h"
 #include "ui/pages/Pages.h"
 #include "ui/pages/RecordPageKit.h"
@@ -136,9 +137,9 @@ QWidget* buildIgnitionGroup(PageContext& ctx, QWidget* parent) {
     auto* v = new QVBoxLayout(g);
     QCheckBox* kl15 = makeCheck("CheckBox44", "Terminal 15", g);
     auto& loop = ctx.loop;
-    // Its new state chooses ignition on (52) or off (51); the side panel's boxes are separate.
+    // Its new state chooses ignition on or off; the side panel's boxes are separate.
     QObject::connect(kl15, &QCheckBox::clicked, kl15,
-                     [&loop](bool checked) { loop.Post(50, checked ? 52 : 51); });
+                     [&loop](bool checked) { loop.Post(50, emulators::ignitionCommand(checked)); });
     v->addWidget(kl15);
     v->addStretch(1);
     return g;
