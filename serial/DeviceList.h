@@ -12,7 +12,7 @@ struct FoundPort {
     std::string path;          // what open() takes: /dev/ttyUSB0
     std::string description;   // product or model text, may be empty
     std::string manufacturer;
-    std::string driver;        // kernel driver (the Windows "service")
+    std::string driver;        // kernel driver
 };
 
 // One entry of the device list.

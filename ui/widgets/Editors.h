@@ -50,7 +50,7 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    // The drop-down list was closed (the "CloseUp" of the original design).
+    // The drop-down list was closed (by picking an item or dismissing it).
     void closedUp();
 
 protected:
