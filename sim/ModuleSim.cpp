@@ -19,6 +19,11 @@ void store(std::array<uint8_t, N>& into, const Bytes& frame, size_t from) {
     std::copy_n(frame.begin() + static_cast<long>(from), n, into.begin());
 }
 
+Bytes payload(const Bytes& frame) {
+    constexpr size_t P = 3;
+    return frame.size() > P ? Bytes(frame.begin() + P, frame.end()) : Bytes{};
+}
+
 }  // namespace
 
 std::array<uint8_t, 128> serviceRecord(const ServiceItem& item) {
@@ -229,9 +234,9 @@ void ModuleSim::handleCommand(const Frame& f) {
     case 46: withHeader(state_.calibration.data(), state_.calibration.size()); break;
     case 47: store(state_.logo, b, P); break;
     case 48: withHeader(state_.logo.data(), state_.logo.size()); break;
-    case 30: state_.gamma.assign(b.begin() + P, b.end()); break;
-    case 62: state_.parking.assign(b.begin() + P, b.end()); break;
-    case 63: state_.airSuspension.assign(b.begin() + P, b.end()); break;
+    case 30: state_.gamma = payload(b); break;
+    case 62: state_.parking = payload(b); break;
+    case 63: state_.airSuspension = payload(b); break;
     case 66: {  // counted block: L counts itself, the records and a 126-byte tail
         size_t data = state_.serviceDb.size() * 128;
         uint32_t total = static_cast<uint32_t>(data + 128);

@@ -207,6 +207,7 @@ void PtyServer::run() {
         if (hangupRequested_.load()) {
             closeAll();
             hungUp_ = true;
+            if (onHangUp_) onHangUp_();
             return;
         }
         auto now = std::chrono::steady_clock::now();

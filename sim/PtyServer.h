@@ -57,6 +57,8 @@ public:
     const std::string& portPath() const { return portPath_; }
     const std::string& linkPath() const { return linkPath_; }
     bool hungUp() const { return hungUp_.load(); }
+    // Called from the server's thread once it has hung up.
+    void setHangUpHandler(std::function<void()> handler) { onHangUp_ = std::move(handler); }
 
     void setFaults(const Faults& faults);
     // One line per frame, in hex, to this sink (nullptr: no log).
@@ -95,6 +97,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> hangupRequested_{false};
     std::atomic<bool> hungUp_{false};
+    std::function<void()> onHangUp_;
     std::chrono::steady_clock::time_point lastByte_{};
 };
 

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include "sim/PtyServer.h"
 
 namespace {
-volatile std::sig_atomic_t g_stop = 0;
-void onSignal(int) { g_stop = 1; }
 
 void usage() {
     std::puts(
@@ -60,7 +60,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    // Every thread blocks the stop signals; the main thread waits for them, so nothing polls.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGUSR1}) sigaddset(&stopSignals, sig);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
     orvanta::sim::PtyServer server;
+    server.setHangUpHandler([] { ::kill(::getpid(), SIGUSR1); });
     server.setFaults(faults);
     if (logFrames) server.setLog([](const std::string& line) { std::printf("%s\n", line.c_str()); std::fflush(stdout); });
     try {
@@ -73,10 +80,8 @@ int main(int argc, char** argv) {
     if (!link.empty()) std::printf("linked as %s\n", link.c_str());
     std::fflush(stdout);
 
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
-    std::signal(SIGHUP, onSignal);
-    while (!g_stop && !server.hungUp()) ::usleep(100 * 1000);
+    int sig = 0;
+    sigwait(&stopSignals, &sig);
     server.stop();
     return 0;
 }
