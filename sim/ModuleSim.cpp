@@ -249,7 +249,6 @@ void ModuleSim::handleCommand(const Frame& f) {
     case 67: state_.serviceDb.clear(); break;
     case 69:  // erase and restore the default database; also opens an upload
         state_.serviceDb = ModuleState::defaults().serviceDb;
-        uploadIndexExpected_ = 0;
         reply({0x45});
         break;
     case 70: {
@@ -259,7 +258,6 @@ void ModuleSim::handleCommand(const Frame& f) {
         std::array<uint8_t, 128> rec{};
         std::copy_n(b.begin() + P + 1, 128, rec.begin());
         state_.serviceDb.push_back(rec);
-        uploadIndexExpected_ = static_cast<uint8_t>(index + 1);
         reply({static_cast<uint8_t>(options.badDbAck ? 0x00 : 0x46)});
         break;
     }

@@ -92,7 +92,6 @@ private:
 
     ModuleState state_;
     Bytes pending_;
-    uint8_t uploadIndexExpected_ = 0;
     uint8_t imageSlot_ = 0xFF;
 };
 
