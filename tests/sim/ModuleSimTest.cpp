@@ -30,9 +30,13 @@ Exchange send(ModuleSim& m, const Bytes& bytes) {
     return ex;
 }
 
-Bytes frame(uint8_t cmd, Bytes payload = {}) {
-    Bytes f{0xA6, static_cast<uint8_t>(1 + payload.size()), cmd};
-    f.insert(f.end(), payload.begin(), payload.end());
+Bytes frame(uint8_t cmd, const Bytes& payload = {}) {
+    Bytes f;
+    f.reserve(3 + payload.size());
+    f.push_back(0xA6);
+    f.push_back(static_cast<uint8_t>(1 + payload.size()));
+    f.push_back(cmd);
+    for (uint8_t b : payload) f.push_back(b);
     return f;
 }
 
