@@ -1,24 +1,12 @@
 #include "ui/EmulatorPictures.h"
 
+#include "ui/Pictures.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace orvanta::ui::pictures {
-namespace {
-
-const QColor kLight(0xe3, 0xe6, 0xea);
-const QColor kDim(0x8a, 0x93, 0x9c);
-const QColor kAccent(0x4f, 0x8f, 0xc9);
-const QColor kAmber(0xf0, 0xa8, 0x30);
-
-QPixmap canvas(int w, int h) {
-    QPixmap p(w, h);
-    p.fill(Qt::transparent);
-    return p;
-}
-
-}  // namespace
 
 QPixmap ignition(int size) {
     QPixmap pm = canvas(size, size);

@@ -9,19 +9,11 @@
 #include <QRadialGradient>
 
 namespace orvanta::ui::pictures {
-namespace {
-
-const QColor kAccent(0x4f, 0x8f, 0xc9);
-const QColor kLight(0xe3, 0xe6, 0xea);
-const QColor kAmber(0xf0, 0xa8, 0x30);
-
 QPixmap canvas(int w, int h) {
     QPixmap p(w, h);
     p.fill(Qt::transparent);
     return p;
 }
-
-}  // namespace
 
 QPixmap title(int w, int h) {
     QPixmap pm(w, h);
